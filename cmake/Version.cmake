@@ -1,0 +1,17 @@
+# The number of proverbs is the program's version: 1071 proverbs make "1071" and file version 1.0.7.1.
+# Counted here from the list itself, so no other file types the number.
+set(DP_PROVERB_FILE ${CMAKE_SOURCE_DIR}/dawnpanel/proverbs/Proverbs.txt)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${DP_PROVERB_FILE})
+file(STRINGS ${DP_PROVERB_FILE} dp_proverb_lines ENCODING UTF-8)
+list(LENGTH dp_proverb_lines DP_PROVERB_COUNT)
+if(DP_PROVERB_COUNT LESS 1 OR DP_PROVERB_COUNT GREATER 9999)
+  message(FATAL_ERROR "The proverb list must hold 1 to 9999 entries, it holds ${DP_PROVERB_COUNT}")
+endif()
+string(REGEX MATCHALL "[0-9]" dp_digits "000${DP_PROVERB_COUNT}")
+list(LENGTH dp_digits dp_n)
+math(EXPR dp_first "${dp_n} - 4")
+list(SUBLIST dp_digits ${dp_first} 4 dp_digits)
+list(JOIN dp_digits "," DP_FILE_VERSION)
+string(REPLACE "," "." DP_FILE_VERSION_TEXT "${DP_FILE_VERSION}")
+set(DP_VERSION_TEXT "${DP_PROVERB_COUNT}")
+configure_file(${CMAKE_SOURCE_DIR}/cmake/Version.h.in ${CMAKE_BINARY_DIR}/generated/Version.h @ONLY)

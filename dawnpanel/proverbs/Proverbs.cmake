@@ -1,0 +1,1 @@
+set(DP_PROVERB_SOURCES)
