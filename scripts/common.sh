@@ -4,7 +4,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$ROOT"
 
 PACKAGES="cmake make g++ libgtest-dev libgmock-dev g++-mingw-w64-i686-posix binutils-mingw-w64-i686 \
-wine wine32:i386 xvfb xauth imagemagick x11-utils locales"
+wine wine64 wine32:i386 xvfb xauth imagemagick x11-utils locales"
 
 install_packages() {
   local missing=()
@@ -58,6 +58,8 @@ start_wine() {
     wineserver -w
   fi
   wineserver -p
+  # Start Wine's services now, detached from any pipe a caller may read to its end.
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 stop_all() {

@@ -11,7 +11,8 @@ RegistryUnderTest MakeMemory() {
 }
 }  // namespace
 
-INSTANTIATE_TEST_SUITE_P(Memory, RegistryContract, ::testing::Values(RegistryFactory(MakeMemory)));
+INSTANTIATE_TEST_SUITE_P(Double, RegistryContract, ::testing::Values(RegistryFactory{"Memory", MakeMemory}),
+                         RegistryName);
 
 TEST(MemoryRegistry, InjectedFailuresReachTheCaller) {
   MemoryRegistry reg;

@@ -16,13 +16,19 @@ struct RegistryUnderTest {
   std::function<void(const std::string& path, const std::string& name, uint32_t rawType, const std::string& data)> Plant;
 };
 
-using RegistryFactory = std::function<RegistryUnderTest()>;
+struct RegistryFactory {
+  const char* Name;
+  std::function<RegistryUnderTest()> Make;
+};
+
+// Readable test names: Memory, DefaultView, View64 …
+inline std::string RegistryName(const ::testing::TestParamInfo<RegistryFactory>& info) { return info.param.Name; }
 
 class RegistryContract : public ::testing::TestWithParam<RegistryFactory> {
  protected:
   static constexpr const char* Base = "Software\\Zedna\\DawnpanelContractTest";
   void SetUp() override {
-    U = GetParam()();
+    U = GetParam().Make();
     U.Reg->SetRootKey(RootKey::CurrentUser);
     U.Reg->DeleteKey("\\" + std::string(Base));
     ASSERT_TRUE(U.Reg->OpenKey("\\" + std::string(Base), true));

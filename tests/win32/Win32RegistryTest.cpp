@@ -22,8 +22,10 @@ RegistryUnderTest MakeDefaultView() { return MakeReal(KeyAllAccess); }
 RegistryUnderTest Make64BitView() { return MakeReal(KeyAllAccess | KeyWow64_64Key); }
 }  // namespace
 
-INSTANTIATE_TEST_SUITE_P(Win32, RegistryContract,
-                         ::testing::Values(RegistryFactory(MakeDefaultView), RegistryFactory(Make64BitView)));
+INSTANTIATE_TEST_SUITE_P(Real, RegistryContract,
+                         ::testing::Values(RegistryFactory{"DefaultView", MakeDefaultView},
+                                           RegistryFactory{"View64", Make64BitView}),
+                         RegistryName);
 
 // The 64-bit view reaches the keys that a 64-bit program sees under HKLM\Software, which the
 // 32-bit view of a 64-bit system redirects elsewhere.
