@@ -27,3 +27,9 @@ set_target_properties(dp_e2e_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_B
 add_dependencies(dp_e2e_tests Dawnpanel)
 gtest_discover_tests(dp_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
   PROPERTIES RESOURCE_LOCK wine_registry TIMEOUT 120)
+
+# The same programs in an English locale: every message box must speak English there.
+add_test(NAME English.e2e COMMAND dp_e2e_tests --gtest_filter=StartupFailure.*:MainProgram.ManualStart*)
+add_test(NAME English.win32 COMMAND dp_win32_tests --gtest_filter=*Bilingual*:EnvironmentWin32.*)
+set_tests_properties(English.e2e English.win32 PROPERTIES ENVIRONMENT "LC_ALL=en_US.UTF-8"
+  RESOURCE_LOCK wine_registry TIMEOUT 120)

@@ -128,54 +128,97 @@ std::string Edition(const WindowsFacts& f) {
 
 std::string ProductCodeText(uint32_t code) {
   switch (code) {
-    case 0x01: return "Ultimate";
-    case 0x02: return "Home Basic";
-    case 0x03: return "Home Premium";
-    case 0x04: return "Enterprise";
-    case 0x05: return "Home Basic N";
-    case 0x06: return "Business";
-    case 0x07: return "Standard Server";
-    case 0x08: return "Datacenter";
-    case 0x09: return "Small Business Server";
-    case 0x0A: return "Enterprise";
-    case 0x0B: return "Starter";
-    case 0x0C: return "Datacenter (core installation)";
-    case 0x0D: return "Standard Server (core installation)";
-    case 0x0E: return "Enterprise (core installation)";
-    case 0x0F: return "Enterprise for Itanium-based Systems";
-    case 0x10: return "Business N";
-    case 0x11: return "Web";
-    case 0x12: return "Cluster";
-    case 0x13: return "Home";
-    case 0x14: return "Storage Server Express";
-    case 0x15: return "Storage Server Standard";
-    case 0x16: return "Storage Server Workgroup";
-    case 0x17: return "Storage Server Enterprise";
-    case 0x18: return "for Small Business";
-    case 0x19: return "Small Business Server Premium";
-    case 0x1A: return "Home Premium N";
-    case 0x1B: return "Enterprise N";
-    case 0x1C: return "Ultimate N";
-    case 0x1D: return "Web (core installation)";
-    case 0x1E: return "Essential Business Server Management Server";
-    case 0x1F: return "Essential Business Server Security Server";
-    case 0x20: return "Essential Business Server Messaging Server";
-    case 0x2F: return "Starter N";
-    case 0x30: return "Professional";
-    case 0x31: return "Professional N";
-    case 0x42: return "Starter E";
-    case 0x43: return "Home Basic E";
-    case 0x44: return "Home Premium E";
-    case 0x45: return "Professional E";
-    case 0x46: return "Enterprise E";
-    case 0x47: return "Ultimate E";
-    case 0xABCDABCD: return "UNLICENSED";
-    default: return "Unknown 0x" + Hex(code);
+    case 0x01:
+      return "Ultimate";
+    case 0x02:
+      return "Home Basic";
+    case 0x03:
+      return "Home Premium";
+    case 0x04:
+      return "Enterprise";
+    case 0x05:
+      return "Home Basic N";
+    case 0x06:
+      return "Business";
+    case 0x07:
+      return "Standard Server";
+    case 0x08:
+      return "Datacenter";
+    case 0x09:
+      return "Small Business Server";
+    case 0x0A:
+      return "Enterprise";
+    case 0x0B:
+      return "Starter";
+    case 0x0C:
+      return "Datacenter (core installation)";
+    case 0x0D:
+      return "Standard Server (core installation)";
+    case 0x0E:
+      return "Enterprise (core installation)";
+    case 0x0F:
+      return "Enterprise for Itanium-based Systems";
+    case 0x10:
+      return "Business N";
+    case 0x11:
+      return "Web";
+    case 0x12:
+      return "Cluster";
+    case 0x13:
+      return "Home";
+    case 0x14:
+      return "Storage Server Express";
+    case 0x15:
+      return "Storage Server Standard";
+    case 0x16:
+      return "Storage Server Workgroup";
+    case 0x17:
+      return "Storage Server Enterprise";
+    case 0x18:
+      return "for Small Business";
+    case 0x19:
+      return "Small Business Server Premium";
+    case 0x1A:
+      return "Home Premium N";
+    case 0x1B:
+      return "Enterprise N";
+    case 0x1C:
+      return "Ultimate N";
+    case 0x1D:
+      return "Web (core installation)";
+    case 0x1E:
+      return "Essential Business Server Management Server";
+    case 0x1F:
+      return "Essential Business Server Security Server";
+    case 0x20:
+      return "Essential Business Server Messaging Server";
+    case 0x2F:
+      return "Starter N";
+    case 0x30:
+      return "Professional";
+    case 0x31:
+      return "Professional N";
+    case 0x42:
+      return "Starter E";
+    case 0x43:
+      return "Home Basic E";
+    case 0x44:
+      return "Home Premium E";
+    case 0x45:
+      return "Professional E";
+    case 0x46:
+      return "Enterprise E";
+    case 0x47:
+      return "Ultimate E";
+    case 0xABCDABCD:
+      return "UNLICENSED";
+    default:
+      return "Unknown 0x" + Hex(code);
   }
 }
 
-bool ReadWindowsVersion(const WindowsFacts& f, std::string& description, std::string& servicePack,
-                        bool& vistaOrLater, bool& windows10OrLater) {
+bool ReadWindowsVersion(const WindowsFacts& f, std::string& description, std::string& servicePack, bool& vistaOrLater,
+                        bool& windows10OrLater) {
   vistaOrLater = false;
   windows10OrLater = false;
   description.clear();

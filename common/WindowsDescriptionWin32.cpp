@@ -102,8 +102,8 @@ std::string RandomFileName(const std::string& folder) {
 }
 
 std::string ReadWholeFile(const std::string& path) {
-  OwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  OwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
   std::string content;
   if (!file) return content;
   char buffer[4096];
@@ -143,7 +143,7 @@ void RunHidden(std::string line, unsigned long timeoutMs) {
 
   OwnedHandle job(jobsAvailable ? createJob(nullptr, nullptr) : nullptr);
   // Fails when we already run in a job that allows no nesting; then only the command itself can be ended.
-  const bool inJob = false && job && assignToJob(job.Get(), processHandle.Get());
+  const bool inJob = job && assignToJob(job.Get(), processHandle.Get());
   if (jobsAvailable) ResumeThread(threadHandle.Get());
 
   if (WaitForSingleObject(processHandle.Get(), timeoutMs) == WAIT_TIMEOUT) {

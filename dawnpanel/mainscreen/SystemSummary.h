@@ -19,5 +19,4 @@ std::string ShortWindowsName(const std::string& description);
 std::string BuildSystemSummary(const SummaryFacts& facts);
 
 // Windows build only (SystemSummaryWin32.cpp): gathers language, time zone and Windows description.
-std::string BuildSystemSummary(const std::string& programName, const std::string& versionText,
-                               unsigned long userLcid);
+std::string BuildSystemSummary(const std::string& programName, const std::string& versionText, unsigned long userLcid);

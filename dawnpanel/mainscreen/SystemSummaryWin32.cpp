@@ -3,8 +3,7 @@
 #include "common/WindowsFactsWin32.h"
 #include "dawnpanel/mainscreen/SystemSummary.h"
 
-std::string BuildSystemSummary(const std::string& programName, const std::string& versionText,
-                               unsigned long userLcid) {
+std::string BuildSystemSummary(const std::string& programName, const std::string& versionText, unsigned long userLcid) {
   SummaryFacts facts;
   facts.ProgramName = programName;
   facts.VersionText = versionText;

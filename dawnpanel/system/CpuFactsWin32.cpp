@@ -1,9 +1,10 @@
+#include "dawnpanel/system/CpuFactsWin32.h"
+
 #include <windows.h>
 #include <x86intrin.h>
 
 #include <cstring>
 
-#include "dawnpanel/system/CpuFactsWin32.h"
 #include "dawnpanel/system/CpuIdentification.h"
 
 namespace {

@@ -7,9 +7,9 @@ const std::array<const char*, CacheSlot::Count> CacheNames = {
 namespace {
 
 constexpr std::array<const char*, 32> FeatureNames = {
-    "FPU",  "VME",   "DE",  "PSE",   "TSC",   "MSR", "PAE", "MCE",  "CX8", "APIC", "Bit10",
-    "SEP",  "MTRR",  "PGE", "MCA",   "CMOV",  "PAT", "PSE-36", "PSN", "CLFSH", "Bit20", "DS",
-    "ACPI", "MMX",   "FXSR", "SSE",  "SSE2",  "SS",  "HTT", "TM",   "IA64", "PBE",
+    "FPU",  "VME",  "DE",   "PSE", "TSC",  "MSR", "PAE",    "MCE", "CX8",   "APIC",  "Bit10",
+    "SEP",  "MTRR", "PGE",  "MCA", "CMOV", "PAT", "PSE-36", "PSN", "CLFSH", "Bit20", "DS",
+    "ACPI", "MMX",  "FXSR", "SSE", "SSE2", "SS",  "HTT",    "TM",  "IA64",  "PBE",
 };
 
 // A number given in tenths, with thousands separators and one decimal.
@@ -50,8 +50,8 @@ std::string AssociativityName(const CacheFacts& cache) {
 }
 
 std::string CacheLine(int index, const CacheFacts& cache, const NumberSeparators& separators) {
-  std::string line = std::string("Cache ") + CacheNames.at(static_cast<size_t>(index)) + " " +
-                     SizeText(cache.Size, separators) + ", ";
+  std::string line =
+      std::string("Cache ") + CacheNames.at(static_cast<size_t>(index)) + " " + SizeText(cache.Size, separators) + ", ";
   if (!cache.FullyAssociative && cache.Ways == 0)
     line += "Disabled, ";
   else

@@ -1,9 +1,9 @@
-#include "common/WindowsDescription.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
+
+#include "common/WindowsDescription.h"
 
 namespace {
 
@@ -11,10 +11,18 @@ namespace {
 struct Facts {
   WindowsFacts F;
 
-  Facts& Build(uint32_t build) { F.Build = build; return *this; }
-  Facts& Sp(const std::string& text) { F.ServicePack = text; return *this; }
-  Facts& Suite(uint16_t mask) { F.SuiteMask = mask; return *this; }
-  Facts& Arch(uint16_t architecture) { F.Architecture = architecture; return *this; }
+  Facts& Sp(const std::string& text) {
+    F.ServicePack = text;
+    return *this;
+  }
+  Facts& Suite(uint16_t mask) {
+    F.SuiteMask = mask;
+    return *this;
+  }
+  Facts& Arch(uint16_t architecture) {
+    F.Architecture = architecture;
+    return *this;
+  }
   Facts& Product(uint32_t code) {
     F.ProductInfoExported = F.ProductInfoSucceeded = true;
     F.ProductCode = code;
@@ -31,13 +39,21 @@ struct Facts {
     F.VerOutput = [output] { return output; };
     return *this;
   }
-  Facts& Basic() { F.Extended = false; F.SuiteMask = 0; F.ProductType = 0; return *this; }
+  Facts& Basic() {
+    F.Extended = false;
+    F.SuiteMask = 0;
+    F.ProductType = 0;
+    return *this;
+  }
   Facts& ProductOptions(const std::string& value) {
     F.ProductOptionsOpened = F.ProductTypeIsString = true;
     F.ProductTypeValue = value;
     return *this;
   }
-  Facts& Q246009() { F.Q246009Exists = true; return *this; }
+  Facts& Q246009() {
+    F.Q246009Exists = true;
+    return *this;
+  }
 };
 
 Facts Win9x(uint32_t minor, uint32_t build, const std::string& servicePack = "") {
@@ -124,7 +140,8 @@ TEST(WindowsDescription, NamesNtVersionsAndEditionsUpToWindows2003) {
       {"NT 3.51", Nt(3, 51), "Microsoft Windows NT Unknown Workstation", None},
       {"NT 4 workstation", Nt(4, 0).Sp("Service Pack 5"), "Microsoft Windows NT Workstation Service Pack 5", None},
       {"NT 4 server", Nt(4, 0, NtServer), "Microsoft Windows NT Server 4.0", None},
-      {"NT 4 enterprise", Nt(4, 0, NtServer).Suite(SuiteEnterprise), "Microsoft Windows NT Server 4.0 Enterprise", None},
+      {"NT 4 enterprise", Nt(4, 0, NtServer).Suite(SuiteEnterprise), "Microsoft Windows NT Server 4.0 Enterprise",
+       None},
       {"2000 Professional", Nt(5, 0).Sp("Service Pack 4"), "Microsoft Windows 2000 Professional Service Pack 4", None},
       {"2000 Datacenter", Nt(5, 0, NtServer).Suite(SuiteDatacenter | SuiteEnterprise),
        "Microsoft Windows 2000 Datacenter Server", None},
@@ -135,8 +152,8 @@ TEST(WindowsDescription, NamesNtVersionsAndEditionsUpToWindows2003) {
       {"XP Starter wins over the rest", Nt(5, 1).Metrics(0, 1, 1, 1).Suite(SuitePersonal),
        "Microsoft Windows XP Starter", None},
       {"XP Media Center before Tablet PC", Nt(5, 1).Metrics(0, 0, 1, 1), "Microsoft Windows XP Media Center", None},
-      {"XP Tablet PC before Home", Nt(5, 1).Metrics(0, 0, 0, 1).Suite(SuitePersonal),
-       "Microsoft Windows XP Tablet PC", None},
+      {"XP Tablet PC before Home", Nt(5, 1).Metrics(0, 0, 0, 1).Suite(SuitePersonal), "Microsoft Windows XP Tablet PC",
+       None},
       {"XP Home before Embedded", Nt(5, 1).Suite(SuitePersonal | SuiteEmbeddedNt), "Microsoft Windows XP Home", None},
       {"XP Embedded", Nt(5, 1).Suite(SuiteEmbeddedNt), "Microsoft Windows XP Embedded", None},
       {"XP x64 says x64, not 64-bit", Nt(5, 2).Arch(ArchitectureX64).Sp("Service Pack 2"),
@@ -190,15 +207,15 @@ TEST(WindowsDescription, Version6UsesTheProductCodeAndBitness) {
        "Microsoft Windows 7 Ultimate 64-bit Service Pack 1", Vista64},
       {"2008 R2 on Itanium has no bitness", Nt(6, 1, NtServer).Product(0x0F).Arch(ArchitectureItanium),
        "Microsoft Windows Server 2008 R2 Enterprise for Itanium-based Systems", Vista},
-      {"8.1 reported as 6.3", Nt(6, 3).Product(0x30).Arch(ArchitectureX64),
-       "Microsoft Windows 8.1 Professional 64-bit", Vista64},
+      {"8.1 reported as 6.3", Nt(6, 3).Product(0x30).Arch(ArchitectureX64), "Microsoft Windows 8.1 Professional 64-bit",
+       Vista64},
       {"2012 R2 reported as 6.3", Nt(6, 3, NtServer).Product(0x08).Arch(ArchitectureX64),
        "Microsoft Windows Server 2012 R2 Datacenter 64-bit", Vista64},
       {"unlisted code in hex", Nt(6, 1).Product(0x65), "Microsoft Windows 7 Unknown 0x65 32-bit", Vista},
       {"unlisted code upper-case", Nt(6, 1).Product(0xAB), "Microsoft Windows 7 Unknown 0xAB 32-bit", Vista},
       {"unlicensed", Nt(6, 1).Product(0xABCDABCD), "Microsoft Windows 7 UNLICENSED 32-bit", Vista},
-      {"minor 4 has no name", Nt(6, 4).Product(0x30).Arch(ArchitectureX64),
-       "Microsoft Windows Professional 64-bit", Vista64},
+      {"minor 4 has no name", Nt(6, 4).Product(0x30).Arch(ArchitectureX64), "Microsoft Windows Professional 64-bit",
+       Vista64},
   };
   for (const Case& c : cases) ExpectDescription(c);
 
@@ -213,7 +230,8 @@ TEST(WindowsDescription, Version62AsksTheConsoleWhichWindowsItReallyIs) {
   const std::vector<Case> cases = {
       {"8", Nt(6, 2).Product(0x30).Ver("\r\nMicrosoft Windows [Version 6.2.9200]\r\n"),
        "Microsoft Windows 8 Professional 32-bit", Vista},
-      {"Server 2012", Nt(6, 2, NtServer).Product(0x07).Arch(ArchitectureX64).Ver("Microsoft Windows [Version 6.2.9200]"),
+      {"Server 2012",
+       Nt(6, 2, NtServer).Product(0x07).Arch(ArchitectureX64).Ver("Microsoft Windows [Version 6.2.9200]"),
        "Microsoft Windows Server 2012 Standard Server 64-bit", Vista64},
       {"8.1 reported as 6.2", Nt(6, 2).Product(0x30).Ver("\r\nMicrosoft Windows [Version 6.3.9600]\r\n"),
        "Microsoft Windows 8.1 Professional 32-bit", Vista},
@@ -271,7 +289,10 @@ TEST(WindowsDescription, RunsTheConsoleOnlyWhereTheVersionNumbersCannotBeTrusted
   }
   Facts win9x = Win9x(10, 2222);
   auto calls = std::make_shared<int>(0);
-  win9x.F.VerOutput = [calls] { ++*calls; return std::string(); };
+  win9x.F.VerOutput = [calls] {
+    ++*calls;
+    return std::string();
+  };
   DescribeWindows(win9x.F);
   EXPECT_EQ(*calls, 0);
 }
@@ -305,8 +326,8 @@ TEST(WindowsDescription, ServicePackTextAndTheNt4Hotfix) {
        "Microsoft Windows NT Workstation Service Pack 5", None},
       {"hotfix only matters on NT 4", Nt(5, 0).Sp("Service Pack 6").Q246009(),
        "Microsoft Windows 2000 Professional Service Pack 6", None},
-      {"blank and control characters are no service pack", Nt(5, 1).Sp(" \t\r\n "),
-       "Microsoft Windows XP Professional", None},
+      {"blank and control characters are no service pack", Nt(5, 1).Sp(" \t\r\n "), "Microsoft Windows XP Professional",
+       None},
       {"a service pack keeps its blanks", Nt(5, 1).Sp(" Beta "), "Microsoft Windows XP Professional  Beta ", None},
       // Bytes above 0x7F are text, not control characters.
       {"Cyrillic service pack", Nt(5, 1).Sp("\xC1"), "Microsoft Windows XP Professional \xC1", None},

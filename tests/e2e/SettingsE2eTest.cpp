@@ -57,9 +57,11 @@ TEST_F(StoredSettings, BadValuesFallBackAloneAndTheRestSurvivesAnAutomaticStart)
   EXPECT_EQ(Setting("FontName", REG_SZ), std::string("Georgia", 8)) << "kept: the fixed-typeface box was not ticked";
 }
 
-// An error during start-up is reported through the program's own box and ends the process
-// with a non-zero code instead of a crash.
+// An error during start-up is reported through the program's own box, in the user's language,
+// and ends the process with a non-zero code instead of a crash. (CTest runs this under a Russian
+// and an English locale.)
 TEST(StartupFailure, IsShownAndEndsWithAnErrorCode) {
+  const bool russian = GetUserDefaultLCID() == 0x0419;
   const char* shellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
   HKEY key;
   ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, shellFolders, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
@@ -74,13 +76,17 @@ TEST(StartupFailure, IsShownAndEndsWithAnErrorCode) {
   Process p;
   ASSERT_TRUE(p.Start(MainExe()));
   HWND box = nullptr;
-  const char* caption = (GetUserDefaultLCID() & 0xFFFF) == 0x0419 ? "Даунпанель" : "Dawnpanel";
+  const char* caption = russian ? "Даунпанель" : "Dawnpanel";
   WaitFor([&] { return (box = FindWindowA("#32770", caption)) != nullptr; }, 20000);
   if (hadValue) RegSetValueExA(key, "Startup", 0, savedType, reinterpret_cast<const BYTE*>(saved), savedSize);
   else RegDeleteValueA(key, "Startup");
   RegCloseKey(key);
 
   ASSERT_NE(box, nullptr) << "no error box";
+  char text[512] = {};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  EXPECT_NE(std::string(text).find(russian ? "Программа остановлена" : "The program has stopped"), std::string::npos)
+      << text;
   SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
   ASSERT_TRUE(p.WaitExit(10000));
   EXPECT_NE(p.ExitCode(), 0u);

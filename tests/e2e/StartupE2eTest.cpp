@@ -118,3 +118,44 @@ TEST_F(MainProgram, ChangedExecutableRefusesToStart) {
   DeleteFileA(changed.c_str());
 }
 }  // namespace
+
+namespace {
+// The text of the process's tooltip once it shows, or "" when none appears in time.
+std::string VisibleTooltipText(DWORD processId) {
+  std::string text;
+  WaitFor(
+      [&] {
+        HWND tip = FindProcessWindow(processId, "tooltips_class32");
+        for (; tip; tip = FindWindowExA(nullptr, tip, "tooltips_class32", nullptr)) {
+          DWORD pid = 0;
+          GetWindowThreadProcessId(tip, &pid);
+          if (pid != processId || !IsWindowVisible(tip)) continue;
+          char buffer[4096] = {};
+          SendMessageA(tip, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
+          text = buffer;
+          return !text.empty();
+        }
+        return false;
+      },
+      8000);
+  return text;
+}
+}  // namespace
+
+TEST_F(MainProgram, ProcessorLineShowsTheProcessorDescriptionAsATooltip) {
+  Process p;
+  HWND panel = StartAndFind(p, "");
+  ASSERT_NE(panel, nullptr);
+  ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(panel) != FALSE; }, 5000));
+  RECT window;
+  GetWindowRect(panel, &window);
+  // Rest the mouse on the processor line, moving a little so the panel sees it arrive.
+  SetCursorPos(window.left + 200, window.top + 96);
+  Sleep(100);
+  SetCursorPos(window.left + 201, window.top + 97);
+  const std::string tip = VisibleTooltipText(p.Id());
+  EXPECT_NE(tip.find("Level"), std::string::npos) << "the cache lines of the description: " << tip;
+  EXPECT_NE(tip.find("Family"), std::string::npos) << tip;
+  PostMessageA(panel, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(p.WaitExit(10000));
+}

@@ -1,8 +1,8 @@
-#include "dawnpanel/mainscreen/SystemSummary.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "dawnpanel/mainscreen/SystemSummary.h"
 
 namespace {
 
@@ -55,7 +55,8 @@ TEST(SystemSummary, TimeZoneInWholeHours) {
            {-20, ", UTC+0)"},   // a sign, though the hours round to nothing
            {20, ", UTC0)"},
        })
-    EXPECT_TRUE(BuildSystemSummary(Facts(r.Bias)).ends_with(r.Zone)) << r.Bias << " " << BuildSystemSummary(Facts(r.Bias));
+    EXPECT_TRUE(BuildSystemSummary(Facts(r.Bias)).ends_with(r.Zone))
+        << r.Bias << " " << BuildSystemSummary(Facts(r.Bias));
 }
 
 TEST(SystemSummary, LocaleCodeInUpperCaseHexWithAtLeastFourDigits) {
@@ -63,8 +64,8 @@ TEST(SystemSummary, LocaleCodeInUpperCaseHexWithAtLeastFourDigits) {
     uint32_t Lcid;
     std::string Code;
   };
-  for (const Row& r : std::vector<Row>{{0x0419, " 0419,"}, {0x0409, " 0409,"}, {0x7F, " 007F,"}, {0x2C1A, " 2C1A,"},
-                                       {0x10407, " 10407,"}}) {
+  for (const Row& r : std::vector<Row>{
+           {0x0419, " 0419,"}, {0x0409, " 0409,"}, {0x7F, " 007F,"}, {0x2C1A, " 2C1A,"}, {0x10407, " 10407,"}}) {
     const std::string summary = BuildSystemSummary(Facts(0, r.Lcid));
     EXPECT_NE(summary.find("Russian" + r.Code), std::string::npos) << summary;
   }

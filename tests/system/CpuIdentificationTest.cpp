@@ -1,10 +1,10 @@
-#include "dawnpanel/system/CpuIdentification.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <map>
 #include <utility>
+
+#include "dawnpanel/system/CpuIdentification.h"
 
 namespace {
 
@@ -173,9 +173,9 @@ TEST(CpuIdentification, ExtendedAssociativityCodes) {
     uint32_t Ways;
     bool Full;
   };
-  for (const Row& r : {Row{0, 0, false}, Row{1, 1, false}, Row{2, 2, false}, Row{4, 4, false}, Row{5, 6, false},
-                       Row{6, 8, false}, Row{8, 16, false}, Row{0xA, 32, false}, Row{0xE, 128, false},
-                       Row{0xF, 0, true}}) {
+  for (const Row& r :
+       {Row{0, 0, false}, Row{1, 1, false}, Row{2, 2, false}, Row{4, 4, false}, Row{5, 6, false}, Row{6, 8, false},
+        Row{8, 16, false}, Row{0xA, 32, false}, Row{0xE, 128, false}, Row{0xF, 0, true}}) {
     RecordedCpu cpu;
     cpu.Vendor("AuthenticAMD", 1)
         .Set(0x80000000, {0x80000006, 0, 0, 0})
@@ -252,8 +252,8 @@ TEST(CpuIdentification, ThisMachineIsPlausible) {
     EXPECT_TRUE(c.FullyAssociative || c.Ways > 0);
   }
   EXPECT_TRUE(anyCache);
-  const CacheFacts& data = f.Caches[CacheSlot::Level1Data].Size ? f.Caches[CacheSlot::Level1Data]
-                                                                  : f.Caches[CacheSlot::Level1Unified];
+  const CacheFacts& data =
+      f.Caches[CacheSlot::Level1Data].Size ? f.Caches[CacheSlot::Level1Data] : f.Caches[CacheSlot::Level1Unified];
   EXPECT_GT(data.Size, 0u);
   EXPECT_TRUE(data.LineSize >= 16 && data.LineSize <= 256 && (data.LineSize & (data.LineSize - 1)) == 0)
       << data.LineSize;

@@ -1,8 +1,8 @@
-#include "dawnpanel/system/ProcessorDescription.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "dawnpanel/system/ProcessorDescription.h"
 
 namespace {
 
@@ -179,7 +179,9 @@ TEST(ProcessorDescription, SizeTextUnitsBoundariesAndRounding) {
            {1280, English, "1.3 KB"},  // 1.25: halves round away from zero
            {1228, English, "1.2 KB"},
            {1048575, English, "1,024.0 KB"},
-           {1048575, Russian, "1\xA0" "024,0 KB"},
+           {1048575, Russian,
+            "1\xA0"
+            "024,0 KB"},
            {1048576, English, "1.0 MB"},
            {1073741823, English, "1,024.0 MB"},
            {1073741824, English, "1.0 GB"},

@@ -1,12 +1,12 @@
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstring>
 #include <memory>
 #include <string>
 
 #include "common/WindowsFactsWin32.h"
+#include "dawnpanel/mainscreen/SystemSummary.h"
 
 namespace {
 
@@ -105,6 +105,16 @@ TEST(DescribeWindowsWin32, DescribesWindows7AndSetsItsFlags) {
   EXPECT_FALSE(Windows10OrLater);
   EXPECT_TRUE(WindowsNtFamily);
   EXPECT_EQ(Is64BitWindows, IsWow64());
+}
+
+TEST(SystemSummaryWin32, NamesTheShortWindowsTheLanguageAndTheZone) {
+  char language[24] = {};
+  ASSERT_GT(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SENGLANGUAGE, language, sizeof language), 0);
+  const std::string summary = BuildSystemSummary("Dawnpanel", "1071", 0x0419);
+  EXPECT_EQ(summary.rfind("Dawnpanel 1071 (Win", 0), 0u) << summary;
+  EXPECT_EQ(summary.find("Microsoft"), std::string::npos) << summary;
+  EXPECT_NE(summary.find(std::string(" ") + language + " 0419, UTC"), std::string::npos) << summary;
+  EXPECT_TRUE(summary.ends_with(")")) << summary;
 }
 
 // Each test gets a Temp folder of its own, so it can see what RunConsoleCommand leaves behind.
