@@ -44,12 +44,20 @@ const std::set<std::string>& InstalledFaces() {
   return faces;
 }
 
+}  // namespace
+
 std::string DefaultGuiFace() {
-  LOGFONTA lf{};
-  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
-  return lf.lfFaceName[0] ? lf.lfFaceName : "Arial";
+  // The stock font names a substitute ("MS Shell Dlg"); the face GDI really picks is installed.
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(screen, GetStockObject(DEFAULT_GUI_FONT));
+  char face[LF_FACESIZE] = {};
+  GetTextFaceA(screen, LF_FACESIZE, face);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  return face[0] ? face : "Arial";
 }
 
+namespace {
 void ShowEmptyPickerBox() {
   MessageBoxA(nullptr, "index<=0", "SmartRand", MB_OK | MB_ICONWARNING);
 }

@@ -12,6 +12,8 @@ HWND FindRunningInstance();
 bool VerifyOwnExecutable();
 // Whether a typeface of this name is installed (letter case ignored).
 bool IsFontInstalled(const char* face);
+// The face the system really uses for its default GUI font: the fallback of the typeface draw.
+std::string DefaultGuiFace();
 // The program's own executable path.
 std::string ModulePath();
 
