@@ -20,6 +20,11 @@ void TSmartRand::MarkTail() {
   if (TailBitsValue != 0 && !Used.empty()) Used.back() |= ~((1u << TailBitsValue) - 1u);
 }
 
+void TSmartRand::RestoreUsed(std::span<const uint32_t> words) {
+  for (size_t i = 0; i < Used.size() && i < words.size(); ++i) Used[i] = words[i];
+  MarkTail();
+}
+
 void TSmartRand::ResetCycle() {
   for (auto& w : Used) w = 0;
   MarkTail();

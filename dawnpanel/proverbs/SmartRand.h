@@ -3,6 +3,7 @@
 // The used-set survives restarts through the settings (value Heart).
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 class TSmartRand {
@@ -17,6 +18,11 @@ class TSmartRand {
   int32_t Count() const { return CountValue; }
   int32_t WordCount() const { return static_cast<int32_t>(Used.size()); }
   int32_t TailBits() const { return TailBitsValue; }
+  // Takes a stored used-set: its words replace the leading ones (a shorter set leaves the rest
+  // as they are, a longer one is cut), then MarkTail, so a set saved with another Count can
+  // never yield a value above Count.
+  void RestoreUsed(std::span<const uint32_t> words);
+
   // The raw used-set, word 0 first, for storing and restoring.
   std::vector<uint32_t>& UsedWords() { return Used; }
   const std::vector<uint32_t>& UsedWords() const { return Used; }

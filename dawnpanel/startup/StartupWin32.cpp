@@ -11,6 +11,7 @@
 #include "common/DateTime.h"
 #include "common/Environment.h"
 #include "common/EnvironmentWin32.h"
+#include "dawnpanel/proverbs/ProverbStore.h"
 #include "dawnpanel/proverbs/SmartRand.h"
 #include "dawnpanel/settings/SettingsHistory.h"
 #include "dawnpanel/settings/SettingsStore.h"
@@ -18,7 +19,6 @@
 #include "dawnpanel/startup/Startup.h"
 #include "dawnpanel/startup/WarningUnit.h"
 #include "dawnpanel/system/ProgramFolders.h"
-#include "Version.h"
 
 namespace {
 HANDLE InstanceMapping = nullptr;  // held open for the life of the process: it marks the first instance
@@ -93,7 +93,7 @@ bool PrepareStart() {
   ProductNameRu = "Даунпанель";
   ProductNameEn = "Dawnpanel";
 
-  ProverbCount = DP_PROVERB_LINES;
+  ProverbCount = CountProverbs();
   VersionText = std::to_string(ProverbCount);
 
   const char* temp = std::getenv("Temp");
