@@ -6,6 +6,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "common/Registry.h"
@@ -20,6 +21,8 @@ struct RegistryFactory {
   const char* Name;
   std::function<RegistryUnderTest()> Make;
 };
+
+inline void PrintTo(const RegistryFactory& factory, std::ostream* os) { *os << factory.Name; }
 
 // Readable test names: Memory, DefaultView, View64 …
 inline std::string RegistryName(const ::testing::TestParamInfo<RegistryFactory>& info) { return info.param.Name; }
