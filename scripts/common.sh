@@ -55,6 +55,9 @@ start_wine() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix in $WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
+    # Wine paints window borders white; give the prefix the grey of a stock Windows desktop,
+    # which the panel's frame and stripes are drawn against.
+    wine reg add 'HKCU\Control Panel\Colors' /v ActiveBorder /d '180 180 180' /f >/dev/null 2>&1 || true
     wineserver -w
   fi
   wineserver -p

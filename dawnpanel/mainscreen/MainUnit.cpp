@@ -6,11 +6,15 @@
 #include "common/Random.h"
 #include "common/WindowsDescription.h"
 #include "common/ui/Application.h"
+#include "dawnpanel/mainscreen/PanelsWin32.h"
+#include "dawnpanel/mainscreen/SystemSummary.h"
+#include "dawnpanel/mainscreen/SpeedTestsWin32.h"
 #include "dawnpanel/proverbs/SmartRand.h"
 #include "dawnpanel/settings/SettingsHistory.h"
 #include "dawnpanel/settings/SettingsStore.h"
 #include "dawnpanel/startup/Startup.h"
 #include "dawnpanel/startup/StartupWin32.h"
+#include "dawnpanel/system/CpuFactsWin32.h"
 
 TickState MainTick;
 bool Minimized = false;
@@ -63,6 +67,7 @@ TDPMainForm::~TDPMainForm() { DPMainForm = nullptr; }
 void TDPMainForm::SetCpuHint(const std::string& text) { Hints.SetText(Hwnd, 1, false, text); }
 
 void TDPMainForm::FormCreate() {
+  TscMHz = MeasureTscRate();
   if (AutoStartLaunch) {
     // Started with Windows: only the taskbar button shows, until someone restores the panel.
     TApplication::Instance().Minimize();
@@ -74,6 +79,8 @@ void TDPMainForm::FormCreate() {
   MainTick = TickState{};
   MainTick.Countdown = SettingsHistory.ShowLength;
   MainTick.HoldOpen = !AutoStartLaunch;
+  // Identifying the processor takes a moment; an automatic start has nobody to read it.
+  if (!AutoStartLaunch) SetCpuHint(DescribeProcessor());
   SettingsHistory.ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
   SettingsHistory.ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
   RECT frame;
@@ -82,20 +89,20 @@ void TDPMainForm::FormCreate() {
   const int left = (SettingsHistory.ScreenWidth - (frame.right - frame.left)) / 2;
   SetWindowPos(Hwnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   if (!SettingsHistory.FixedFont || SettingsHistory.FontName.empty()) SettingsHistory.FontName = RandomFont;
+  SysMetrics();
+  Test();
+  SystemSummary = BuildSystemSummary(ProgramName, VersionText, UserLcid);
   if (VistaOrLater) UseLetters = Random(2) == 0;
   else if (WindowsNtFamily) UseLetters = Random(4) == 0;
   ClockTimer.SetEnabled(true);
 }
 
-void TDPMainForm::FormPaint(HDC dc) {
-  RECT client;
-  GetClientRect(Hwnd, &client);
-  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-}
+void TDPMainForm::FormPaint(HDC dc) { DrawLog(Hwnd, dc); }
 
 void TDPMainForm::ClockTimerTimer() {
   ClockTimer.SetEnabled(false);
   const TickPlan plan = PlanTick(MainTick, SettingsHistory.ShowDateTime, DetailsOpened, 0);
+  if (plan.LiveTests) LiveTests();
   ClockTimer.SetInterval(plan.NextInterval);
   if (plan.Close) {
     Close();
@@ -131,6 +138,7 @@ void TDPMainForm::FormClose() {
   if (Closed) return;
   Closed = true;
   ClockTimer.SetEnabled(false);
+  TestBuffer.Release();
   SaveSettings(SettingsHistory, ProverbPicker.get(), SettingsHistory.FixedFont);
   ProverbPicker.reset();
 }
