@@ -1,5 +1,7 @@
 #include "dawnpanel/system/CpuFactsWin32.h"
 
+#include "common/NumberFormatWin32.h"
+
 #include <windows.h>
 #include <x86intrin.h>
 
@@ -60,11 +62,6 @@ unsigned MeasureMHz(const CpuFacts& facts) {
   return NormaliseMHz(static_cast<double>(lastTick - firstTick) / seconds / 1e6);
 }
 
-std::string LocaleText(LCTYPE item, const char* fallback) {
-  char buffer[8] = {};
-  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, item, buffer, sizeof buffer) <= 1) return fallback;
-  return buffer;
-}
 
 }  // namespace
 
@@ -78,8 +75,7 @@ CpuFacts GatherCpuFacts() {
   SYSTEM_INFO system = {};
   GetSystemInfo(&system);
   facts.ProcessorCount = system.dwNumberOfProcessors;
-  facts.Separators.Decimal = LocaleText(LOCALE_SDECIMAL, ".");
-  facts.Separators.Thousand = LocaleText(LOCALE_STHOUSAND, "");
+  facts.Separators = UserFormatSettings();
   return facts;
 }
 

@@ -13,14 +13,14 @@ constexpr std::array<const char*, 32> FeatureNames = {
 };
 
 // A number given in tenths, with thousands separators and one decimal.
-std::string Tenths(uint64_t tenths, const NumberSeparators& separators) {
+std::string Tenths(uint64_t tenths, const TFormatSettings& separators) {
   const std::string digits = std::to_string(tenths / 10);
   std::string whole;
   for (size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) whole += separators.Thousand;
+    if (i > 0 && (digits.size() - i) % 3 == 0) whole += separators.ThousandSeparator;
     whole += digits[i];
   }
-  return whole + separators.Decimal + static_cast<char>('0' + tenths % 10);
+  return whole + separators.DecimalSeparator + static_cast<char>('0' + tenths % 10);
 }
 
 // value / unit rounded to tenths, halves away from zero; exact in integers.
@@ -30,12 +30,12 @@ uint64_t RoundedTenths(uint64_t value, uint64_t unit) { return (value * 10 + uni
 
 const char* StandardFeatureName(unsigned bit) { return bit < FeatureNames.size() ? FeatureNames[bit] : ""; }
 
-std::string FrequencyText(unsigned mhz, const NumberSeparators& separators) {
+std::string FrequencyText(unsigned mhz, const TFormatSettings& separators) {
   if (mhz < 1000) return std::to_string(mhz) + " MHz";
   return Tenths(RoundedTenths(mhz, 1000), separators) + " GHz";
 }
 
-std::string SizeText(uint64_t bytes, const NumberSeparators& separators) {
+std::string SizeText(uint64_t bytes, const TFormatSettings& separators) {
   if (bytes < 1024) return std::to_string(bytes) + " bytes";
   if (bytes <= 1048575) return Tenths(RoundedTenths(bytes, 1024), separators) + " KB";
   if (bytes <= 1073741823) return Tenths(RoundedTenths(bytes, 1048576), separators) + " MB";
@@ -49,7 +49,7 @@ std::string AssociativityName(const CacheFacts& cache) {
   return std::to_string(cache.Ways) + "-Way";
 }
 
-std::string CacheLine(int index, const CacheFacts& cache, const NumberSeparators& separators) {
+std::string CacheLine(int index, const CacheFacts& cache, const TFormatSettings& separators) {
   std::string line =
       std::string("Cache ") + CacheNames.at(static_cast<size_t>(index)) + " " + SizeText(cache.Size, separators) + ", ";
   if (!cache.FullyAssociative && cache.Ways == 0)

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/NumberFormat.h"
+
 // Indexes of CacheNames and CpuFacts::Caches.
 namespace CacheSlot {
 enum : int { Level1Code = 0, Level1Data, Level1Unified, Level2, Level3, Trace, Count };
@@ -21,10 +23,6 @@ struct CacheFacts {
 };
 
 // Separators of the user's locale for numbers with one decimal.
-struct NumberSeparators {
-  std::string Decimal = ".";
-  std::string Thousand = ",";
-};
 
 // Standard feature bits (processor identification leaf 1, EDX).
 enum : uint32_t {
@@ -46,7 +44,7 @@ struct CpuFacts {
 
   unsigned ProcessorCount = 0;  // as the operating system reports it
   unsigned FrequencyMHz = 0;    // measured and normalised
-  NumberSeparators Separators;
+  TFormatSettings Separators;
 
   bool HasFeature(uint32_t bit) const { return FeaturesAvailable && (StandardFeatures & bit) != 0; }
 };
@@ -55,13 +53,13 @@ struct CpuFacts {
 const char* StandardFeatureName(unsigned bit);
 
 // "%d MHz" below 1000, otherwise GHz with one decimal.
-std::string FrequencyText(unsigned mhz, const NumberSeparators& separators);
+std::string FrequencyText(unsigned mhz, const TFormatSettings& separators);
 // "%d bytes" below 1024, otherwise KB, MB or GB with one decimal.
-std::string SizeText(uint64_t bytes, const NumberSeparators& separators);
+std::string SizeText(uint64_t bytes, const TFormatSettings& separators);
 // "None", "Direct", "N-Way" or "Full".
 std::string AssociativityName(const CacheFacts& cache);
 
-std::string CacheLine(int index, const CacheFacts& cache, const NumberSeparators& separators = {});
+std::string CacheLine(int index, const CacheFacts& cache, const TFormatSettings& separators = {});
 
 // Text with LF line breaks.
 std::string DescribeProcessor(const CpuFacts& facts);

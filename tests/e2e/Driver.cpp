@@ -112,3 +112,12 @@ DWORD GetSettingDword(const char* name, DWORD fallback) {
   if (!GetSettingRaw(name, type, data) || type != REG_DWORD || data.size() != 4) return fallback;
   return *reinterpret_cast<const DWORD*>(data.data());
 }
+
+std::string MainExe() { return BinDir() + "Dawnpanel.exe"; }
+
+HWND MainProgramTest::StartAndFind(Process& p, const std::string& parameters) {
+  EXPECT_TRUE(p.Start(MainExe(), parameters));
+  HWND found = nullptr;
+  WaitFor([&] { return (found = FindProcessWindow(p.Id(), "TDPMainForm")) != nullptr; }, 20000);
+  return found;
+}

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include <gtest/gtest.h>
+
 std::string BinDir();  // folder of the driver, where the built programs lie
 
 class Process {
@@ -39,3 +41,15 @@ void SetSettingDword(const char* name, DWORD value);
 void SetSettingRaw(const char* name, DWORD type, const void* data, DWORD size);
 bool GetSettingRaw(const char* name, DWORD& type, std::string& data);
 DWORD GetSettingDword(const char* name, DWORD fallback);
+
+// The built main program next to the driver.
+std::string MainExe();
+
+// Each test starts from an empty settings key and leaves none behind.
+class MainProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override { DeleteSettingsKey(); }
+  void TearDown() override { DeleteSettingsKey(); }
+  // Starts the main program and waits for its main window (nullptr when none came).
+  HWND StartAndFind(Process& p, const std::string& parameters);
+};

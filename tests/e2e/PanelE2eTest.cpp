@@ -15,8 +15,6 @@ namespace {
 
 constexpr COLORREF White = RGB(255, 255, 255), Black = RGB(0, 0, 0), Blue = RGB(0, 0, 255), Red = RGB(255, 0, 0);
 
-std::string MainExe() { return BinDir() + "Dawnpanel.exe"; }
-
 std::string TestFile() {
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
@@ -96,19 +94,11 @@ class PanelPicture {
   HGDIOBJ Old = nullptr;
 };
 
-class Panel : public ::testing::Test {
+class Panel : public MainProgramTest {
  protected:
   void SetUp() override {
-    DeleteSettingsKey();
+    MainProgramTest::SetUp();
     DeleteFileA(TestFile().c_str());
-  }
-  void TearDown() override { DeleteSettingsKey(); }
-
-  HWND StartAndFind(Process& p, const std::string& parameters) {
-    EXPECT_TRUE(p.Start(MainExe(), parameters));
-    HWND found = nullptr;
-    WaitFor([&] { return (found = FindProcessWindow(p.Id(), "TDPMainForm")) != nullptr; }, 20000);
-    return found;
   }
 };
 

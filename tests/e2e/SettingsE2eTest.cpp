@@ -7,13 +7,7 @@
 #include "tests/e2e/Driver.h"
 
 namespace {
-std::string MainExe() { return BinDir() + "Dawnpanel.exe"; }
-
-class StoredSettings : public ::testing::Test {
- protected:
-  void SetUp() override { DeleteSettingsKey(); }
-  void TearDown() override { DeleteSettingsKey(); }
-};
+using StoredSettings = MainProgramTest;
 
 std::string Setting(const char* name, DWORD expectedType) {
   DWORD type = 0;

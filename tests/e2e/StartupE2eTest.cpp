@@ -8,21 +8,7 @@
 #include "tests/e2e/Driver.h"
 
 namespace {
-std::string MainExe() { return BinDir() + "Dawnpanel.exe"; }
-
-class MainProgram : public ::testing::Test {
- protected:
-  void SetUp() override { DeleteSettingsKey(); }
-  void TearDown() override { DeleteSettingsKey(); }
-
-  // Starts the program and waits for its main window.
-  HWND StartAndFind(Process& p, const std::string& parameters) {
-    EXPECT_TRUE(p.Start(MainExe(), parameters));
-    HWND found = nullptr;
-    WaitFor([&] { return (found = FindProcessWindow(p.Id(), "TDPMainForm")) != nullptr; }, 20000);
-    return found;
-  }
-};
+using MainProgram = MainProgramTest;
 
 TEST_F(MainProgram, ManualStartShowsThePanelCentredAndStaysUntilEscape) {
   Process p;

@@ -6,8 +6,8 @@
 
 namespace {
 
-const NumberSeparators English{".", ","};
-const NumberSeparators Russian{",", "\xA0"};
+const TFormatSettings English{",", "."};
+const TFormatSettings Russian{"\xA0", ","};
 
 CacheFacts Cache(uint64_t size, uint32_t ways, uint32_t line) {
   CacheFacts c;
@@ -131,7 +131,7 @@ TEST(ProcessorDescription, CacheLineWording) {
   struct Row {
     int Index;
     CacheFacts Cache;
-    NumberSeparators Separators;
+    TFormatSettings Separators;
     std::string Line;
   };
   CacheFacts full = Cache(4096, 0, 64);
@@ -168,7 +168,7 @@ TEST(ProcessorDescription, AssociativityNames) {
 TEST(ProcessorDescription, SizeTextUnitsBoundariesAndRounding) {
   struct Row {
     uint64_t Bytes;
-    NumberSeparators Separators;
+    TFormatSettings Separators;
     std::string Text;
   };
   for (const Row& r : std::vector<Row>{
@@ -186,7 +186,7 @@ TEST(ProcessorDescription, SizeTextUnitsBoundariesAndRounding) {
            {1073741823, English, "1,024.0 MB"},
            {1073741824, English, "1.0 GB"},
            {uint64_t{3000} << 30, English, "3,000.0 GB"},
-           {uint64_t{1} << 40, NumberSeparators{",", ""}, "1024,0 GB"},
+           {uint64_t{1} << 40, TFormatSettings{"", ","}, "1024,0 GB"},
        })
     EXPECT_EQ(SizeText(r.Bytes, r.Separators), r.Text) << r.Bytes;
 }
@@ -194,7 +194,7 @@ TEST(ProcessorDescription, SizeTextUnitsBoundariesAndRounding) {
 TEST(ProcessorDescription, FrequencyTextInMegahertzOrGigahertz) {
   struct Row {
     unsigned MHz;
-    NumberSeparators Separators;
+    TFormatSettings Separators;
     std::string Text;
   };
   for (const Row& r : std::vector<Row>{

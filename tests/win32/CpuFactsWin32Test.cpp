@@ -13,13 +13,13 @@ TEST(GatherCpuFacts, AnswersPlausiblyOnThisMachine) {
   EXPECT_EQ(f.Vendor.size(), 12u) << f.Vendor;
   EXPECT_FALSE(f.Name.empty());
   EXPECT_GT(f.Family, 0u);
-  EXPECT_FALSE(f.Separators.Decimal.empty());
+  EXPECT_FALSE(f.Separators.DecimalSeparator.empty());
 }
 
 TEST(GatherCpuFacts, SeparatorsAreTheUserLocales) {
   char decimal[8] = {};
   GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, decimal, sizeof decimal);
-  EXPECT_EQ(GatherCpuFacts().Separators.Decimal, decimal);
+  EXPECT_EQ(GatherCpuFacts().Separators.DecimalSeparator, decimal);
 }
 
 TEST(GatherCpuFacts, GivesTheThreadItsProcessorsBack) {
