@@ -111,12 +111,6 @@ void TDPMainForm::ClockTimerTimer() {
   ClockTimer.SetEnabled(true);
 }
 
-void TDPMainForm::SetButtonsVisible(bool visible) {
-  ExitBitBtn.SetVisible(visible);
-  ToolsBitBtn.SetVisible(visible);
-  InfoBitBtn.SetVisible(visible);
-}
-
 void TDPMainForm::MoreBitBtnClick() { MainTick.HoldOpen = true; }
 
 void TDPMainForm::ToolsBitBtnClick() { MainTick.HoldOpen = true; }

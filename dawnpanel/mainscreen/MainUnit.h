@@ -48,7 +48,6 @@ class TDPMainForm : public Window {
   bool CanClose() override;
 
  private:
-  void SetButtonsVisible(bool visible);
   ToolTip Hints;
   bool Closed = false;
 };

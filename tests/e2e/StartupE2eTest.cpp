@@ -145,3 +145,17 @@ TEST_F(MainProgram, ProcessorLineShowsTheProcessorDescriptionAsATooltip) {
   PostMessageA(panel, WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_TRUE(p.WaitExit(10000));
 }
+
+TEST_F(MainProgram, AButtonPressedDuringAnAutomaticStartStopsTheCountdownForGood) {
+  SetSettingDword("ShowLength", 5);
+  Process p;
+  HWND panel = StartAndFind(p, "rstart");
+  ASSERT_NE(panel, nullptr);
+  // The settings button, as the mouse would press it.
+  HWND tools = GetDlgItem(panel, 102);
+  ASSERT_NE(tools, nullptr);
+  SendMessageA(panel, WM_COMMAND, MAKEWPARAM(102, BN_CLICKED), reinterpret_cast<LPARAM>(tools));
+  EXPECT_FALSE(p.WaitExit(64 + 8 * 640 + 3000)) << "five ticks have long passed; it must still run";
+  PostMessageA(panel, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(p.WaitExit(10000));
+}
