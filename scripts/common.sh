@@ -60,7 +60,7 @@ start_wine() {
     wine reg add 'HKCU\Control Panel\Colors' /v ActiveBorder /d '180 180 180' /f >/dev/null 2>&1 || true
     wineserver -w
   fi
-  wineserver -p
+  wineserver -p 2>/dev/null || true  # already running persistently is fine
   # Start Wine's services now, detached from any pipe a caller may read to its end.
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
