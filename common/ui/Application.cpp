@@ -23,12 +23,17 @@ void TApplication::SetTitle(const std::string& title) {
 
 void TApplication::Minimize() {
   if (!Hwnd || IsIconic(Hwnd)) return;
+  // The forms go first, each told by WM_SHOWWINDOW with SW_PARENTCLOSING; not every window
+  // manager hides the windows of a minimized owner by itself.
+  ShowOwnedPopups(Hwnd, FALSE);
   ShowWindow(Hwnd, SW_SHOWMINNOACTIVE);
 }
 
 void TApplication::Restore() {
   if (!Hwnd) return;
   if (IsIconic(Hwnd)) ShowWindow(Hwnd, SW_RESTORE);
+  ShowOwnedPopups(Hwnd, TRUE);
+  // A main form that was never shown (an automatic start) comes up here.
   if (MainForm && MainForm->Handle()) {
     ShowWindow(MainForm->Handle(), SW_SHOW);
     SetForegroundWindow(MainForm->Handle());

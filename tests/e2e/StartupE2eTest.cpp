@@ -159,3 +159,21 @@ TEST_F(MainProgram, AButtonPressedDuringAnAutomaticStartStopsTheCountdownForGood
   PostMessageA(panel, WM_CLOSE, 0, 0);
   EXPECT_TRUE(p.WaitExit(10000));
 }
+
+TEST_F(MainProgram, MinimizingTheApplicationHidesThePanelAndRestoringShowsIt) {
+  Process p;
+  HWND panel = StartAndFind(p, "");
+  ASSERT_NE(panel, nullptr);
+  ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(panel) != FALSE; }, 5000));
+  HWND application = GetWindow(panel, GW_OWNER);
+  ASSERT_NE(application, nullptr) << "the panel belongs to the application window";
+  // What the taskbar button does.
+  SendMessageA(application, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(panel); }, 5000));
+  EXPECT_TRUE(IsIconic(application));
+  EXPECT_TRUE(p.Running());
+  SendMessageA(application, WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(panel) != FALSE; }, 5000));
+  PostMessageA(panel, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(p.WaitExit(10000));
+}
