@@ -34,8 +34,9 @@ std::string RunProbe() {
   si.hStdOutput = write;
   si.hStdError = write;
   si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  std::string command = "\"" + OwnPath() +
-                        "\" --gtest_also_run_disabled_tests --gtest_filter=WindowsVersionProbe.DISABLED_Report";
+  std::string command = "\"";
+  command += OwnPath();
+  command += "\" --gtest_also_run_disabled_tests --gtest_filter=WindowsVersionProbe.DISABLED_Report";
   PROCESS_INFORMATION pi{};
   BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
   CloseHandle(write);
