@@ -48,10 +48,12 @@ start_display() {
   return 1
 }
 
+# start_wine [prefix [arch]]: a prefix inside the build tree, its wineserver kept running.
 start_wine() {
-  export WINEPREFIX="$ROOT/build/win32/wineprefix"
+  export WINEPREFIX="${1:-$ROOT/build/win32/wineprefix}"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ -n "${2:-}" ]; then export WINEARCH="$2"; else unset WINEARCH; fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix in $WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
@@ -63,9 +65,10 @@ start_wine() {
   wineserver -p 2>/dev/null || true  # already running persistently is fine
   # Start Wine's services now, detached from any pipe a caller may read to its end.
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  WINE_PREFIXES="${WINE_PREFIXES:-} $WINEPREFIX"
 }
 
 stop_all() {
-  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
+  for prefix in ${WINE_PREFIXES:-}; do WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; done
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
 }

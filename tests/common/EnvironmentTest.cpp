@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/Environment.h"
-#include "common/MemoryRegistry.h"
+#include "tests/support/MemoryRegistry.h"
 #include "common/Paths.h"
 #include "common/Random.h"
 

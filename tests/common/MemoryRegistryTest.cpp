@@ -1,6 +1,6 @@
 #include "tests/common/RegistryContract.h"
 
-#include "common/MemoryRegistry.h"
+#include "tests/support/MemoryRegistry.h"
 
 namespace {
 RegistryUnderTest MakeMemory() {

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "common/Environment.h"
-#include "common/MemoryRegistry.h"
+#include "tests/support/MemoryRegistry.h"
 #include "dawnpanel/settings/SettingsStore.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "common/MemoryRegistry.h"
+#include "tests/support/MemoryRegistry.h"
 
 #include <cctype>
 
