@@ -54,13 +54,7 @@ bool MemoryRegistry::BackendDeleteKey(RootKey root, const std::string& path) {
 }
 
 bool MemoryRegistry::BackendQuery(const std::string& name, uint32_t& rawType, std::string& data) {
-  auto key = Keys.find(Current);
-  if (key == Keys.end()) return false;
-  auto v = key->second.find(Fold(name));
-  if (v == key->second.end()) return false;
-  rawType = v->second.Type;
-  data = v->second.Data;
-  return true;
+  return Peek(Current.first, Current.second, name, rawType, data);
 }
 
 bool MemoryRegistry::BackendSet(const std::string& name, uint32_t rawType, const std::string& data) {
