@@ -21,54 +21,30 @@ GdiCanvas::~GdiCanvas() {
   SelectObject(Dc, OldFont);
 }
 
-void GdiCanvas::SetPenColor(TColor color) {
-  PenDirty |= color != PenColor;
-  PenColor = color;
+namespace {
+// Stores a new pen, brush or font property; the GDI object is remade only when one changed.
+template <class T>
+void Change(T& field, const T& value, bool& dirty) {
+  dirty |= !(value == field);
+  field = value;
 }
+}  // namespace
 
-void GdiCanvas::SetPenWidth(int width) {
-  PenDirty |= width != PenWidth;
-  PenWidth = width;
-}
-
-void GdiCanvas::SetPenStyle(TPenStyle style) {
-  PenDirty |= style != PenStyle;
-  PenStyle = style;
-}
+void GdiCanvas::SetPenColor(TColor color) { Change(PenColor, color, PenDirty); }
+void GdiCanvas::SetPenWidth(int width) { Change(PenWidth, width, PenDirty); }
+void GdiCanvas::SetPenStyle(TPenStyle style) { Change(PenStyle, style, PenDirty); }
 
 void GdiCanvas::SetBrushColor(TColor color) {
-  BrushDirty |= color != BrushColor || BrushStyle != TBrushStyle::Solid;
-  BrushColor = color;
-  BrushStyle = TBrushStyle::Solid;
+  Change(BrushColor, color, BrushDirty);
+  Change(BrushStyle, TBrushStyle::Solid, BrushDirty);  // a colour makes a clear brush solid
 }
 
-void GdiCanvas::SetBrushStyle(TBrushStyle style) {
-  BrushDirty |= style != BrushStyle;
-  BrushStyle = style;
-}
-
-void GdiCanvas::SetFontName(const std::string& name) {
-  FontDirty |= name != FontName;
-  FontName = name;
-}
-
+void GdiCanvas::SetBrushStyle(TBrushStyle style) { Change(BrushStyle, style, BrushDirty); }
+void GdiCanvas::SetFontName(const std::string& name) { Change(FontName, name, FontDirty); }
 void GdiCanvas::SetFontSize(int points) { SetFontHeight(-MulDiv(points, PixelsPerInch, 72)); }
-
-void GdiCanvas::SetFontHeight(int pixels) {
-  FontDirty |= pixels != FontHeight;
-  FontHeight = pixels;
-}
-
-void GdiCanvas::SetFontBold(bool bold) {
-  FontDirty |= bold != FontBold;
-  FontBold = bold;
-}
-
-void GdiCanvas::SetFontItalic(bool italic) {
-  FontDirty |= italic != FontItalic;
-  FontItalic = italic;
-}
-
+void GdiCanvas::SetFontHeight(int pixels) { Change(FontHeight, pixels, FontDirty); }
+void GdiCanvas::SetFontBold(bool bold) { Change(FontBold, bold, FontDirty); }
+void GdiCanvas::SetFontItalic(bool italic) { Change(FontItalic, italic, FontDirty); }
 void GdiCanvas::SetFontColor(TColor color) { FontColor = color; }
 
 namespace {

@@ -66,29 +66,23 @@ TEST(SummarizeDrives, FixedAndRamDrivesInOrderOfTheirLetters) {
   EXPECT_EQ(drives.Asked, (std::vector<std::string>{"C:\\", "D:\\", "R:\\"})) << "only the drives that count";
 }
 
+void ExpectSummary(const DriveSummary& s, const std::string& list, int count, int64_t freeMiB, int64_t totalMiB) {
+  EXPECT_EQ(s.List, list);
+  EXPECT_EQ(s.Count, count);
+  EXPECT_EQ(s.FreeMiB, freeMiB);
+  EXPECT_EQ(s.TotalMiB, totalMiB);
+}
+
 TEST(SummarizeDrives, ADriveThatCannotBeAskedAddsNothing) {
   Drives drives({{"C:\\", {DriveFixed, true, 3 * MiB, 8 * MiB}}, {"D:\\", {DriveFixed, false}}});
-  const DriveSummary s = SummarizeDrives(drives.Mask(), drives.Queries());
-  EXPECT_EQ(s.List, "C, D");
-  EXPECT_EQ(s.Count, 2);
-  EXPECT_EQ(s.FreeMiB, 4);
-  EXPECT_EQ(s.TotalMiB, 9);
+  ExpectSummary(SummarizeDrives(drives.Mask(), drives.Queries()), "C, D", 2, 4, 9);
 }
 
 TEST(SummarizeDrives, OneDriveOrNone) {
   Drives one({{"C:\\", {DriveFixed, true, 0, 0}}, {"E:\\", {5}}});
-  const DriveSummary s = SummarizeDrives(one.Mask(), one.Queries());
-  EXPECT_EQ(s.List, "C");
-  EXPECT_EQ(s.Count, 1);
-  EXPECT_EQ(s.FreeMiB, 1);
-  EXPECT_EQ(s.TotalMiB, 1);
-
+  ExpectSummary(SummarizeDrives(one.Mask(), one.Queries()), "C", 1, 1, 1);
   Drives none({{"A:\\", {2}}});
-  const DriveSummary empty = SummarizeDrives(none.Mask(), none.Queries());
-  EXPECT_EQ(empty.List, "");
-  EXPECT_EQ(empty.Count, 0);
-  EXPECT_EQ(empty.FreeMiB, 0);
-  EXPECT_EQ(empty.TotalMiB, 0);
+  ExpectSummary(SummarizeDrives(none.Mask(), none.Queries()), "", 0, 0, 0);
 }
 
 TEST(SummarizeDrives, HugeDrivesStopAtTheLargestFieldValue) {
